@@ -14,3 +14,8 @@ float ClampLevel(float percent) {
   if (std::isnan(percent)) return 0.0f;
   return std::clamp(percent, 0.0f, 100.0f);
 }
+
+float ClampCents(float cents) {
+  if (std::isnan(cents)) return 0.0f;
+  return std::clamp(cents, -100.0f, 100.0f);
+}

@@ -46,6 +46,15 @@ template <size_t N>
   return true;
 }
 
+// Copies the first N - 1 characters of text at most: for the command token
+// and the note name, which no longer text could match anyway.
+template <size_t N>
+void SetTextPrefix(char (&field)[N], std::string_view text) {
+  const size_t size = text.size() < N - 1 ? text.size() : N - 1;
+  std::memcpy(field, text.data(), size);
+  field[size] = '\0';
+}
+
 // The frames of a tone: rate times length in single precision, truncated. A
 // NaN or negative product gives 0 frames. A product of 2^31 or more (or an
 // infinite one) cannot be counted in an int32_t: std::nullopt.
@@ -53,5 +62,8 @@ std::optional<int32_t> FrameCount(uint32_t sampleRate, float lengthSeconds);
 
 // Level in percent, limited to 0..100; NaN is silence.
 float ClampLevel(float percent);
+
+// Cents, limited to -100..100; NaN is no offset.
+float ClampCents(float cents);
 
 #endif  // KORVANE_APP_TUNER_STATE_H_

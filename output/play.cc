@@ -3,7 +3,8 @@
 #include <alsa/asoundlib.h>
 
 #include <algorithm>
-#include <cerrno>
+#include <atomic>
+#include <csignal>
 #include <cstdio>
 #include <memory>
 #include <vector>
@@ -24,6 +25,21 @@ struct HwParamsFreer {
   void operator()(snd_pcm_hw_params_t* p) const { snd_pcm_hw_params_free(p); }
 };
 using HwParams = std::unique_ptr<snd_pcm_hw_params_t, HwParamsFreer>;
+
+// A stop may be asked for from a signal handler: it raises the flag, and
+// aborts a write that is blocked waiting for the device.
+volatile std::sig_atomic_t stopRequested = 0;
+std::atomic<snd_pcm_t*> playing{nullptr};
+static_assert(std::atomic<snd_pcm_t*>::is_always_lock_free);
+
+// Makes pcm the device that a stop aborts, for as long as it lives.
+class Playing {
+ public:
+  explicit Playing(snd_pcm_t* pcm) { playing = pcm; }
+  ~Playing() { playing = nullptr; }
+  Playing(const Playing&) = delete;
+  Playing& operator=(const Playing&) = delete;
+};
 
 // Sets up the device for the tone. On success returns the number of channels
 // it accepted (every one gets the same data); on failure prints why and
@@ -84,15 +100,16 @@ bool Recover(snd_pcm_t* pcm) {
 }
 
 // Sends every frame, each write no longer than what the device can take now
-// and what remains. Frames lost to an underrun are not sent again.
+// and what remains, until the end or a stop. Frames lost to an underrun are
+// not sent again.
 void WriteAll(snd_pcm_t* pcm, unsigned channels, int32_t frames,
               const uint8_t* packed) {
   std::vector<void*> channelData(channels);
   int32_t pos = 0;
-  while (pos < frames) {
+  while (pos < frames && !stopRequested) {
     const snd_pcm_sframes_t avail = snd_pcm_avail_update(pcm);
     if (avail < 0) {
-      if (!Recover(pcm)) return;
+      if (stopRequested || !Recover(pcm)) return;
       continue;
     }
     if (avail == 0) {
@@ -106,7 +123,7 @@ void WriteAll(snd_pcm_t* pcm, unsigned channels, int32_t frames,
     const snd_pcm_sframes_t written =
         snd_pcm_writen(pcm, channelData.data(), static_cast<snd_pcm_uframes_t>(count));
     if (written < 0) {
-      if (!Recover(pcm)) return;
+      if (stopRequested || !Recover(pcm)) return;
       pos += count;
     } else {
       pos += static_cast<int32_t>(written);
@@ -125,9 +142,22 @@ bool PLAY(const char* deviceName, uint32_t& sampleRate, int channels,
     return false;
   }
   Pcm pcm(raw);
+  const Playing abortable(raw);
   const unsigned granted = Configure(raw, sampleRate, channels);
   if (granted == 0) return false;
   WriteAll(raw, granted, frames, packed);
-  snd_pcm_drain(raw);
+  if (stopRequested) {
+    snd_pcm_drop(raw);
+    stopRequested = 0;
+  } else {
+    snd_pcm_drain(raw);
+  }
   return true;
 }
+
+void StopPlayback() {
+  stopRequested = 1;
+  if (snd_pcm_t* pcm = playing) snd_pcm_abort(pcm);
+}
+
+void ResetPlaybackStop() { stopRequested = 0; }

@@ -20,7 +20,17 @@
 // Returns false, after printing ALSA's reason on standard error, when the
 // device cannot be opened, refuses the sample format or refuses the hardware
 // parameters; the program then ends with status 1.
+//
+// A stop request (StopPlayback) ends the tone at once, dropping what the
+// device still holds; PLAY then returns true.
 [[nodiscard]] bool PLAY(const char* deviceName, uint32_t& sampleRate,
                         int channels, int32_t frames, const uint8_t* packed);
+
+// Asks the tone being played, or the next one, to stop at once. Safe to call
+// from a signal handler.
+void StopPlayback();
+
+// Forgets a stop request that no tone has taken.
+void ResetPlaybackStop();
 
 #endif  // KORVANE_OUTPUT_PLAY_H_

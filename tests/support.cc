@@ -5,11 +5,14 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
+#include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <thread>
 
 #include "tone/tone.h"
 
@@ -63,8 +66,24 @@ pid_t Spawn(const ScratchDir& dir, std::vector<std::string> argv) {
 
 }  // namespace
 
+namespace {
+
+// Waits until text appears on the child's standard output, then a little
+// longer for it to get into what it does next, and sends it SIGINT.
+void InterruptAfter(const ScratchDir& dir, pid_t child, const std::string& text) {
+  using namespace std::chrono_literals;
+  const auto deadline = std::chrono::steady_clock::now() + 20s;
+  while (ReadFile(dir.File(".stdout")).find(text) == std::string::npos &&
+         std::chrono::steady_clock::now() < deadline)
+    std::this_thread::sleep_for(20ms);
+  std::this_thread::sleep_for(500ms);
+  kill(child, SIGINT);
+}
+
+}  // namespace
+
 ProgramRun RunKorvane(const ScratchDir& dir, const std::vector<std::string>& args,
-               const std::string& input) {
+                      const std::string& input, const std::string& interruptAfter) {
   std::vector<std::string> argv = Split(KORVANE_EMULATOR, '|');
   argv.push_back(KORVANE_BINARY);
   argv.insert(argv.end(), args.begin(), args.end());
@@ -72,6 +91,7 @@ ProgramRun RunKorvane(const ScratchDir& dir, const std::vector<std::string>& arg
 
   ProgramRun run;
   const pid_t child = Spawn(dir, argv);
+  if (child > 0 && !interruptAfter.empty()) InterruptAfter(dir, child, interruptAfter);
   int wstatus = 0;
   if (child < 0 || waitpid(child, &wstatus, 0) != child) return run;
   run.status = WIFEXITED(wstatus) ? WEXITSTATUS(wstatus) : 128 + WTERMSIG(wstatus);

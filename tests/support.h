@@ -32,8 +32,11 @@ struct ProgramRun {
 };
 
 // Runs the built korvane in dir with args, input on its standard input.
+// When interruptAfter is given, sends it Ctrl-C (SIGINT) once that text has
+// appeared on its standard output.
 ProgramRun RunKorvane(const ScratchDir& dir, const std::vector<std::string>& args,
-               const std::string& input = "");
+                      const std::string& input = "",
+                      const std::string& interruptAfter = "");
 
 // The whole file; empty when it cannot be read.
 std::string ReadFile(const std::string& path);
