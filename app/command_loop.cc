@@ -4,11 +4,11 @@
 #include <cstdio>
 #include <string>
 
+#include "app/export.h"
 #include "app/input.h"
 #include "app/menu.h"
 #include "app/render.h"
 #include "output/play.h"
-#include "pitch/pitch.h"
 
 namespace {
 
@@ -29,12 +29,6 @@ constexpr TuningPreset kPresets[] = {
 };
 
 constexpr int kMaxOctaves = 4;
-
-void UpdateFrequency(TunerState& state) {
-  if (state.pitchSource == PitchSource::FromNote)
-    state.frequencyHz = static_cast<float>(
-        Get_Freq(state.noteName, state.octaveOffset, state.centsOffset));
-}
 
 // Prints the prompt and reads a decimal into value; a text that is no number
 // leaves value as it was.
@@ -79,7 +73,9 @@ Next AskExport(TunerState& state) {
   std::puts("Enter the filename to write to");
   std::string path;
   if (ReadToken(path) == Input::EndOfInput) return Next::Exit;
-  if (!SetText(state.exportPath, path))
+  if (SetText(state.exportPath, path))
+    ExportTone(state);
+  else
     std::fprintf(stderr, "File name too long (at most %zu characters): %s\n",
                  sizeof state.exportPath - 1, path.c_str());
   return Next::Menu;

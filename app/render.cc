@@ -5,6 +5,7 @@
 #include <new>
 
 #include "output/play.h"
+#include "pitch/pitch.h"
 
 namespace {
 
@@ -38,6 +39,12 @@ bool AllocateTone(int32_t frames, ToneBuffers& tone) {
   tone = ToneBuffers{};
   std::fprintf(stderr, "Tone refused: not enough memory for %d frames\n", frames);
   return false;
+}
+
+void UpdateFrequency(TunerState& state) {
+  if (state.pitchSource == PitchSource::FromNote)
+    state.frequencyHz = static_cast<float>(
+        Get_Freq(state.noteName, state.octaveOffset, state.centsOffset));
 }
 
 void RenderTone(const TunerState& state, int32_t frames, ToneBuffers& tone) {

@@ -30,6 +30,10 @@ std::optional<int32_t> ToneFrames(const TunerState& state);
 // allocated are refused with a line on standard error: false.
 [[nodiscard]] bool AllocateTone(int32_t frames, ToneBuffers& tone);
 
+// When the pitch comes from a note, sets frequencyHz to the note's frequency
+// (moved by the octave offset and cents) as a float.
+void UpdateFrequency(TunerState& state);
+
 // Fills the buffers with the tone of the current frequency and level.
 void RenderTone(const TunerState& state, int32_t frames, ToneBuffers& tone);
 
