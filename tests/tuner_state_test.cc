@@ -4,7 +4,6 @@
 
 #include <cmath>
 #include <limits>
-#include <string>
 
 #include "app/render.h"
 
@@ -23,25 +22,6 @@ TEST(FrameCount, RateTimesLengthInSinglePrecision) {
   EXPECT_EQ(FrameCount(44100, 48696.5f), std::nullopt);
   EXPECT_EQ(FrameCount(4294967295u, 1.0f), std::nullopt);
   EXPECT_EQ(FrameCount(44100, inf), std::nullopt);
-}
-
-TEST(SetText, RefusesWhatDoesNotFitAndKeepsTheOldText) {
-  char field[32] = "default";
-  const std::string fits(31, 'x');
-  EXPECT_TRUE(SetText(field, fits));
-  EXPECT_EQ(std::string(field), fits);
-  EXPECT_FALSE(SetText(field, std::string(32, 'y')));
-  EXPECT_FALSE(SetText(field, std::string("nul\0l", 5)));
-  EXPECT_EQ(std::string(field), fits);
-  EXPECT_TRUE(SetText(field, ""));
-  EXPECT_EQ(std::string(field), "");
-}
-
-TEST(ClampLevel, LimitsToZeroToHundred) {
-  EXPECT_EQ(ClampLevel(150.0f), 100.0f);
-  EXPECT_EQ(ClampLevel(-5.0f), 0.0f);
-  EXPECT_EQ(ClampLevel(std::nanf("")), 0.0f);
-  EXPECT_EQ(ClampLevel(37.5f), 37.5f);
 }
 
 TEST(AllocateTone, RefusesSizesAnAddressSpaceCannotHold) {
