@@ -135,6 +135,10 @@ void WriteAll(snd_pcm_t* pcm, unsigned channels, int32_t frames,
 
 bool PLAY(const char* deviceName, uint32_t& sampleRate, int channels,
           int32_t frames, const uint8_t* packed) {
+  if (stopRequested) {  // stopped before it started: nothing to open
+    stopRequested = 0;
+    return true;
+  }
   snd_pcm_t* raw = nullptr;
   if (int err = snd_pcm_open(&raw, deviceName, SND_PCM_STREAM_PLAYBACK, 0);
       err < 0) {

@@ -56,6 +56,11 @@ pid_t Spawn(const ScratchDir& dir, std::vector<std::string> argv) {
   std::vector<char*> pointers;
   for (std::string& word : argv) pointers.push_back(word.data());
   pointers.push_back(nullptr);
+  // In a sanitized build, a sanitizer's report must not pass for the
+  // program's own exit status 1, and a refused allocation must come back as
+  // null for the program to report it.
+  setenv("ASAN_OPTIONS", "exitcode=86:allocator_may_return_null=1", 0);
+  setenv("UBSAN_OPTIONS", "exitcode=87:print_stacktrace=1", 0);
   pid_t child = -1;
   if (posix_spawnp(&child, pointers[0], &actions, nullptr, pointers.data(),
                    environ) != 0)
