@@ -2,6 +2,8 @@
 // ALSA's file plugin.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -89,9 +91,18 @@ TEST(DirectMode, ArgumentsAreReadAndLimited) {
 
 TEST(DirectMode, OneArgumentTakesTheDefaults) {
   ScratchDir dir;
+  // The device "default", for this run only, records into cap.wav.
+  std::ofstream(dir.File("asound.conf"))
+      << "</usr/share/alsa/alsa.conf>\n"
+         "pcm.!default { type file slave.pcm null file \"cap.wav\" format wav }\n";
+  setenv("ALSA_CONFIG_PATH", dir.File("asound.conf").c_str(), 1);
   const ProgramRun run = RunKorvane(dir, {"440"});
-  // Whether "default" can be opened depends on the machine.
+  unsetenv("ALSA_CONFIG_PATH");
+  EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.out, Summary("default", "440.00", "8.00", "25.00"));
+  const std::optional<Wav> wav = ReadWav(dir.File("cap.wav"));
+  ASSERT_TRUE(wav);
+  EXPECT_TRUE(wav->data == Interleave(PackedTone(440, 44100, 352800, 25), 2));
 }
 
 TEST(DirectMode, RefusesWhatItCannotPlayBeforeTouchingTheDevice) {
