@@ -30,11 +30,41 @@ constexpr TuningPreset kPresets[] = {
 
 constexpr int kMaxOctaves = 4;
 
+// After a prompt: the end of the input ends the session.
+Next AfterPrompt(Input read) {
+  return read == Input::EndOfInput ? Next::Exit : Next::Menu;
+}
+
 // Prints the prompt and reads a decimal into value; a text that is no number
 // leaves value as it was.
 Next AskFloat(const char* prompt, float& value) {
   std::puts(prompt);
-  return ReadFloat(value) == Input::EndOfInput ? Next::Exit : Next::Menu;
+  return AfterPrompt(ReadFloat(value));
+}
+
+Next AskFrequency(TunerState& state) {
+  const Next next = AskFloat("Enter frequency in Hz", state.frequencyHz);
+  state.pitchSource = PitchSource::FromFrequency;
+  return next;
+}
+
+Next AskLength(TunerState& state) {
+  const Next next = AskFloat("Enter length in seconds", state.lengthSeconds);
+  if (state.lengthSeconds < 0) state.lengthSeconds = 0;
+  return next;
+}
+
+Next AskCents(TunerState& state) {
+  const Next next = AskFloat("Enter the cents value (-100 to 100)", state.centsOffset);
+  state.centsOffset = ClampCents(state.centsOffset);
+  return next;
+}
+
+Next AskVolume(TunerState& state) {
+  const Next next =
+      AskFloat("Enter output volume in percent of full scale", state.volumePercent);
+  state.volumePercent = ClampLevel(state.volumePercent);
+  return next;
 }
 
 Next AskOctave(TunerState& state) {
@@ -45,7 +75,7 @@ Next AskOctave(TunerState& state) {
     state.octaveEntry = static_cast<int32_t>(entry);
     state.octaveOffset = static_cast<double>(entry);
   }
-  return read == Input::EndOfInput ? Next::Exit : Next::Menu;
+  return AfterPrompt(read);
 }
 
 Next AskSampleRate(TunerState& state) {
@@ -55,16 +85,15 @@ Next AskSampleRate(TunerState& state) {
   // A rate an unsigned 32-bit setting cannot hold is ignored.
   if (read == Input::Value && rate >= 0 && rate <= UINT32_MAX)
     state.sampleRate = rate == 0 ? 44100 : static_cast<uint32_t>(rate);
-  return read == Input::EndOfInput ? Next::Exit : Next::Menu;
+  return AfterPrompt(read);
 }
 
 Next AskDevice(TunerState& state) {
   std::puts("Enter soundcard device name");
   std::string name;
   if (ReadToken(name) == Input::EndOfInput) return Next::Exit;
-  if (!SetText(state.deviceName, name))
-    std::fprintf(stderr, "Device name too long (at most %zu characters): %s\n",
-                 sizeof state.deviceName - 1, name.c_str());
+  // A refused name leaves the device as it was.
+  (void)SetName(state.deviceName, name, "Device name");
   return Next::Menu;
 }
 
@@ -73,30 +102,8 @@ Next AskExport(TunerState& state) {
   std::puts("Enter the filename to write to");
   std::string path;
   if (ReadToken(path) == Input::EndOfInput) return Next::Exit;
-  if (SetText(state.exportPath, path))
-    ExportTone(state);
-  else
-    std::fprintf(stderr, "File name too long (at most %zu characters): %s\n",
-                 sizeof state.exportPath - 1, path.c_str());
+  if (SetName(state.exportPath, path, "File name")) ExportTone(state);
   return Next::Menu;
-}
-
-Next AskNumber(TunerState& state, const std::string& command) {
-  Next next = Next::Menu;
-  if (command == "z") {
-    next = AskFloat("Enter frequency in Hz", state.frequencyHz);
-    state.pitchSource = PitchSource::FromFrequency;
-  } else if (command == "l") {
-    next = AskFloat("Enter length in seconds", state.lengthSeconds);
-    if (state.lengthSeconds < 0) state.lengthSeconds = 0;
-  } else if (command == "cn") {
-    next = AskFloat("Enter the cents value (-100 to 100)", state.centsOffset);
-    state.centsOffset = ClampCents(state.centsOffset);
-  } else if (command == "v") {
-    next = AskFloat("Enter output volume in percent of full scale", state.volumePercent);
-    state.volumePercent = ClampLevel(state.volumePercent);
-  }
-  return next;
 }
 
 const TuningPreset* FindPreset(const std::string& token) {
@@ -125,8 +132,10 @@ Next Apply(TunerState& state, const std::string& command) {
   if (command == "s") return AskDevice(state);
   if (command == "r") return AskSampleRate(state);
   if (command == "exp") return AskExport(state);
-  if (command == "z" || command == "l" || command == "cn" || command == "v")
-    return AskNumber(state, command);
+  if (command == "z") return AskFrequency(state);
+  if (command == "l") return AskLength(state);
+  if (command == "cn") return AskCents(state);
+  if (command == "v") return AskVolume(state);
   return ChooseNote(state, command);
 }
 

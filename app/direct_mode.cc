@@ -22,11 +22,7 @@ bool ReadArguments(TunerState& state, int count, const char* const* args) {
     const float seconds = ReadNumber(args[1]);
     state.lengthSeconds = seconds < 0 ? 0.0f : seconds;
   }
-  if (count > 2 && !SetText(state.deviceName, args[2])) {
-    std::fprintf(stderr, "Device name too long (at most %zu characters): %s\n",
-                 sizeof state.deviceName - 1, args[2]);
-    return false;
-  }
+  if (count > 2 && !SetName(state.deviceName, args[2], "Device name")) return false;
   if (count > 3) state.volumePercent = ClampLevel(ReadNumber(args[3]));
   return true;
 }

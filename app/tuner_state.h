@@ -4,6 +4,7 @@
 #define KORVANE_APP_TUNER_STATE_H_
 
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <optional>
 #include <string_view>
@@ -44,6 +45,16 @@ template <size_t N>
   std::memcpy(field, text.data(), text.size());
   field[text.size()] = '\0';
   return true;
+}
+
+// SetText, and when the text is refused, a line on standard error naming
+// what (such as "Device name") and the limit.
+template <size_t N>
+[[nodiscard]] bool SetName(char (&field)[N], std::string_view text, const char* what) {
+  if (SetText(field, text)) return true;
+  std::fprintf(stderr, "%s too long (at most %zu characters): %.*s\n", what, N - 1,
+               static_cast<int>(text.size()), text.data());
+  return false;
 }
 
 // Copies the first N - 1 characters of text at most: for the command token
